@@ -1,0 +1,101 @@
+#include "runner/runner.h"
+
+#include <windows.h>
+
+#include <cstdio>
+#include <optional>
+#include <string>
+
+#include "about/program_version.h"
+#include "app/command_line.h"
+#include "app/win_handles.h"
+#include "editor/main_window.h"
+#include "editor/message_text.h"
+#include "script/script_file.h"
+#include "script/script_header.h"
+
+namespace {
+
+constexpr char kInvalidItemReason[] = "Invalid or unnkown script item.";
+constexpr char kUnknownProductName[] = "UNKNOWN";
+
+void ShowError(HWND owner, const char* text)
+{
+    MessageBoxA(owner, text, kCaptionError, MB_OK | MB_ICONERROR);
+}
+
+void ShowReadError(DWORD error)
+{
+    char reason[1200] = {};
+    FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error, 0, reason,
+                   sizeof reason, nullptr);
+    char text[1400];
+    std::snprintf(text, sizeof text, MessageText(kMsgReadError), reason);
+    ShowError(MainWindow, text);
+}
+
+bool IsNewerThanProgram(const std::string& header)
+{
+    ScriptVersion script = ParseHeaderVersion(header);
+    ProgramVersion program = ReadProgramVersion();
+    return VersionKey(script.major, script.minor, script.build) >
+           VersionKey(program.major, program.minor, program.build);
+}
+
+// Ends the run from inside: the file is closed first because ExitProcess
+// runs no destructors of this thread.
+[[noreturn]] void EndRun(UniqueFile& file)
+{
+    file.reset();
+    ExitProcess(0);
+}
+
+} // namespace
+
+bool AskToContinueAfterError(int lineNumber, const char* reason)
+{
+    std::string text(std::snprintf(nullptr, 0, MessageText(kMsgRunErrorOnLine), lineNumber, reason), '\0');
+    std::snprintf(text.data(), text.size() + 1, MessageText(kMsgRunErrorOnLine), lineNumber, reason);
+    return MessageBoxA(MainWindow, text.c_str(), kCaptionQuestion, MB_YESNO | MB_ICONERROR) == IDYES;
+}
+
+int RunScriptFile(char* path)
+{
+    UnquotePath(path);
+    UniqueFile file(CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
+                                nullptr));
+    if (!file) {
+        ShowReadError(GetLastError());
+        return 0;
+    }
+
+    FileScriptInput input(file.get());
+    std::optional<std::string> header = ReadScriptLine(input);
+    if (!header || !IsScriptHeader(*header)) {
+        ShowError(MainWindow, MessageText(kMsgInvalidScript));
+        return 0;
+    }
+    if (IsNewerThanProgram(*header)) {
+        ShowError(MainWindow, MessageText(kMsgScriptTooNew));
+        return 0;
+    }
+
+    int productCode = ParseHeaderProduct(*header);
+    if (!IsKnownProduct(productCode)) {
+        char text[512];
+        std::snprintf(text, sizeof text, MessageText(kMsgProductUnusable), kUnknownProductName);
+        ShowError(nullptr, text);
+        EndRun(file);
+    }
+
+    int lineNumber = 1;
+    for (;;) {
+        ScriptRecord record = ReadScriptRecord(input);
+        if (record.type == ScriptRecord::Type::EndOfScript)
+            break;
+        ++lineNumber;
+        if (record.type == ScriptRecord::Type::NoSeparator && !AskToContinueAfterError(lineNumber, kInvalidItemReason))
+            EndRun(file);
+    }
+    return 1;
+}
