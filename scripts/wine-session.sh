@@ -19,8 +19,10 @@ free_display() {
 }
 
 wine_session_start() {
-  export WINEPREFIX=$1
-  mkdir -p "$WINEPREFIX"
+  mkdir -p "$1"
+  # Wine takes only an absolute prefix path.
+  WINEPREFIX=$(cd "$1" && pwd)
+  export WINEPREFIX
   local display
   display=$(free_display)
   Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
@@ -32,6 +34,9 @@ wine_session_start() {
   wineserver_pid=$!
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     "$WINE64" wineboot -i >/dev/null 2>&1
+    # Xvfb has no window manager: let Wine draw title bars itself, so
+    # screenshots show windows as a person would see them.
+    "$WINE64" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
   fi
   trap wine_session_stop EXIT
 }

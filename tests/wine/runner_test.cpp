@@ -65,8 +65,14 @@ TEST_F(RunnerTest, MissingFileShowsTheSystemReason)
 
 TEST_F(RunnerTest, LowerCaseSwitchIsAScriptPath)
 {
-    std::string expected = "An error occured while trying to read the file:\n" + SystemErrorText(ERROR_FILE_NOT_FOUND);
-    ExpectSingleBox("/edit:" + folder.path() + "\\missing.Vireo", "Error", expected);
+    // "/edit:" is no switch: the whole text is a path that cannot be opened.
+    ProgramUnderTest vireo(VireoExe(), "/edit:" + folder.Write("test.Vireo", "Version|1.5.4|2|\r\n"));
+    MessageBoxSeen box = WaitForMessageBox(vireo.id(), "Error");
+    ASSERT_NE(box.window, nullptr);
+    EXPECT_EQ(box.text.rfind("An error occured while trying to read the file:\n", 0), 0u) << box.text;
+    EXPECT_EQ(WaitForWindow(vireo.id(), "Vireo", "#32770", 0), nullptr) << "the editor must stay hidden";
+    ASSERT_TRUE(PressButton(box.window, IDOK));
+    EXPECT_EQ(vireo.WaitForExit(kExitTimeout), 0u);
 }
 
 TEST_F(RunnerTest, FilesThatAreNoScriptAreRefused)
