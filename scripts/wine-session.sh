@@ -32,17 +32,25 @@ wine_session_start() {
 
   "$WINESERVER" -f -p >/dev/null 2>&1 &
   wineserver_pid=$!
+  trap wine_session_stop EXIT
+  trap 'exit 130' INT TERM
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     "$WINE64" wineboot -i >/dev/null 2>&1
     # Xvfb has no window manager: let Wine draw title bars itself, so
     # screenshots show windows as a person would see them.
     "$WINE64" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+  else
+    # Start the prefix's services here, with their output going nowhere:
+    # started by a test, they would keep its output pipe open after it ends.
+    "$WINE64" wineboot >/dev/null 2>&1
   fi
-  trap wine_session_stop EXIT
 }
 
 wine_session_stop() {
   if [ -n "$wineserver_pid" ]; then
+    # -k asks this prefix's server to end its own processes (services and
+    # any program a failed test left behind) before the server itself goes.
+    "$WINESERVER" -k >/dev/null 2>&1 || true
     kill "$wineserver_pid" 2>/dev/null || true
     wait "$wineserver_pid" 2>/dev/null || true
     wineserver_pid=

@@ -14,6 +14,10 @@
 #include "runner/runner.h"
 #include "settings/settings.h"
 
+// The system's version record as the start sequence hands it over: its size
+// member must be 148, the size of the ANSI record on every platform.
+static_assert(sizeof(OSVERSIONINFOA) == 148);
+
 HINSTANCE AppInstance = nullptr;
 OSVERSIONINFOA OsVersion = {};
 HMODULE Shell32Module = nullptr;

@@ -31,8 +31,10 @@ std::string Quoted(const std::string& path)
 
 std::string LinePrompt(int line)
 {
-    return "Error on line " + std::to_string(line) +
-           ":\nInvalid or unnkown script item.\n\nWould you like to continue execution?";
+    std::string text = "Error on line ";
+    text += std::to_string(line);
+    text += ":\nInvalid or unnkown script item.\n\nWould you like to continue execution?";
+    return text;
 }
 
 class RunnerTest : public ::testing::Test {
