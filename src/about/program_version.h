@@ -1,16 +1,22 @@
-// The running program's own version, from its version resource.
+// File versions from version resources, and the running program's own.
 #pragma once
 
-struct ProgramVersion {
+#include <optional>
+
+struct FileVersion {
     int major = 0;
     int minor = 0;
     int build = 0;
     int revision = 0;
-    char text[32] = "0.0.0.0"; // "%d.%d.%d", or "0.0.0.0" without a version resource
 };
 
-// The file version of the module at the path; all zero and "0.0.0.0" when it
-// has none.
-ProgramVersion ReadFileVersion(const char* path);
+// The file version of the file at the path, or nothing when it has no
+// version resource.
+std::optional<FileVersion> ReadFileVersion(const char* path);
+
+struct ProgramVersion {
+    FileVersion number;        // all zero without a version resource
+    char text[32] = "0.0.0.0"; // "%d.%d.%d", or "0.0.0.0" without a version resource
+};
 
 ProgramVersion ReadProgramVersion();

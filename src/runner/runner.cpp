@@ -9,6 +9,7 @@
 #include "about/program_version.h"
 #include "app/command_line.h"
 #include "app/win_handles.h"
+#include "drive/virtual_drive.h"
 #include "editor/main_window.h"
 #include "editor/message_text.h"
 #include "script/script_file.h"
@@ -37,16 +38,25 @@ void ShowReadError(DWORD error)
 bool IsNewerThanProgram(const std::string& header)
 {
     ScriptVersion script = ParseHeaderVersion(header);
-    ProgramVersion program = ReadProgramVersion();
+    FileVersion program = ReadProgramVersion().number;
     return VersionKey(script.major, script.minor, script.build) >
            VersionKey(program.major, program.minor, program.build);
 }
 
-// Ends the run from inside: the file is closed first because ExitProcess
-// runs no destructors of this thread.
+void ReleaseDrive()
+{
+    if (!ActiveDrive)
+        return;
+    Unload(*ActiveDrive);
+    ActiveDrive.reset();
+}
+
+// Ends the run from inside: the file is closed and the drive released first
+// because ExitProcess runs no destructors of this thread.
 [[noreturn]] void EndRun(UniqueFile& file)
 {
     file.reset();
+    ReleaseDrive();
     ExitProcess(0);
 }
 
@@ -87,6 +97,14 @@ int RunScriptFile(char* path)
         ShowError(nullptr, text);
         EndRun(file);
     }
+    if (productCode == kProductUnset)
+        productCode = kProductDaemonTools;
+
+    ActiveDrive = Bind(productCode);
+    if (Failed(*ActiveDrive)) {
+        ShowError(nullptr, StatusText(*ActiveDrive));
+        EndRun(file);
+    }
 
     int lineNumber = 1;
     for (;;) {
@@ -97,5 +115,7 @@ int RunScriptFile(char* path)
         if (record.type == ScriptRecord::Type::NoSeparator && !AskToContinueAfterError(lineNumber, kInvalidItemReason))
             EndRun(file);
     }
+    file.reset();
+    ReleaseDrive();
     return 1;
 }

@@ -91,14 +91,31 @@ private:
 
 } // namespace
 
-ScriptVersion ParseHeaderVersion(const std::string& line)
+namespace {
+
+// "%d%[.]%d%[.]%d" from where the scanner stands.
+ScriptVersion ReadDottedVersion(HeaderScanner& scan)
 {
     ScriptVersion version;
-    HeaderScanner scan(line);
-    if (scan.SkipField() && scan.ReadDecimal(version.major) && scan.SkipDots() &&
-        scan.ReadDecimal(version.minor) && scan.SkipDots())
+    if (scan.ReadDecimal(version.major) && scan.SkipDots() && scan.ReadDecimal(version.minor) && scan.SkipDots())
         scan.ReadDecimal(version.build);
     return version;
+}
+
+} // namespace
+
+ScriptVersion ParseDottedVersion(const std::string& text)
+{
+    HeaderScanner scan(text);
+    return ReadDottedVersion(scan);
+}
+
+ScriptVersion ParseHeaderVersion(const std::string& line)
+{
+    HeaderScanner scan(line);
+    if (!scan.SkipField())
+        return ScriptVersion{};
+    return ReadDottedVersion(scan);
 }
 
 int ParseHeaderProduct(const std::string& line)

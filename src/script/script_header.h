@@ -23,6 +23,11 @@ struct ScriptVersion {
 // Whether the line begins with "Version", in any letter case.
 bool IsScriptHeader(const std::string& line);
 
+// Major, minor and build from the start of a text such as "1.5.4" or
+// "2.0.1.7": numbers separated by runs of dots. Numbers that cannot be read
+// count as 0.
+ScriptVersion ParseDottedVersion(const std::string& text);
+
 // The version of the header's second field: numbers separated by runs of
 // dots. Numbers that cannot be read count as 0, so an unreadable version
 // never makes a script look newer than it is.
