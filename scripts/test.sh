@@ -33,5 +33,6 @@ cmake --build "$build/w64" -j "$jobs"
 # shellcheck source=scripts/wine-session.sh
 source "$root/scripts/wine-session.sh"
 rm -rf "$build/test-prefix"
+unset DISPLAY # the tests get a display of their own
 wine_session_start "$build/test-prefix"
 ctest --test-dir "$build/w64" --output-on-failure

@@ -1,5 +1,6 @@
 # Sourced by the start and test scripts: a Wine prefix of the run's own, an
-# Xvfb display and a wineserver, all stopped by process id when the run ends.
+# Xvfb display (unless DISPLAY names one already) and a wineserver, all
+# stopped by process id when the run ends.
 #   wine_session_start PREFIX     creates the prefix (once) and starts both
 #   wine_session_stop             stops what wine_session_start started
 
@@ -23,12 +24,14 @@ wine_session_start() {
   # Wine takes only an absolute prefix path.
   WINEPREFIX=$(cd "$1" && pwd)
   export WINEPREFIX
-  local display
-  display=$(free_display)
-  Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-  xvfb_pid=$!
-  export DISPLAY=":$display"
-  for _ in $(seq 100); do [ -e "/tmp/.X11-unix/X$display" ] && break; sleep 0.1; done
+  if [ -z "${DISPLAY:-}" ]; then
+    local display
+    display=$(free_display)
+    Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    xvfb_pid=$!
+    export DISPLAY=":$display"
+    for _ in $(seq 100); do [ -e "/tmp/.X11-unix/X$display" ] && break; sleep 0.1; done
+  fi
 
   "$WINESERVER" -f -p >/dev/null 2>&1 &
   wineserver_pid=$!

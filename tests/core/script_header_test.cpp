@@ -62,6 +62,19 @@ TEST(ScriptHeader, ComparesVersionsByKey)
     EXPECT_EQ(VersionKey(INT_MAX, INT_MAX, INT_MAX), static_cast<int>(0x7FFFFFFFu * 101001u));
 }
 
+TEST(ScriptHeader, ParsesProductVersionTexts)
+{
+    struct Case {
+        const char* text;
+        int key;
+    };
+    const Case cases[] = {{"1.4.6.0", 104006}, {"1.4.7.0", 104007}, {"2.0.3.7", 200003}, {"N/A", 0}, {"", 0}};
+    for (const Case& c : cases) {
+        ScriptVersion v = ParseDottedVersion(c.text);
+        EXPECT_EQ(VersionKey(v.major, v.minor, v.build), c.key) << c.text;
+    }
+}
+
 TEST(ScriptHeader, ReadsProductFromThirdField)
 {
     struct Case {

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "simulated_product.h"
 #include "test_files.h"
 #include "ui_driver.h"
 
@@ -53,9 +54,12 @@ protected:
         EXPECT_EQ(vireo.WaitForExit(kExitTimeout), 0u);
     }
 
+    RunnerTest() { product.InstallDaemon(); }
+
     // The script's path in double quotes, as the shell passes it.
     std::string Script(const std::string& bytes) { return Quoted(folder.Write("test.Vireo", bytes)); }
 
+    SimulatedProduct product;
     ScratchFolder folder;
 };
 
@@ -101,14 +105,35 @@ TEST_F(RunnerTest, UnknownProductEndsTheRun)
     }
 }
 
-TEST_F(RunnerTest, AcceptedHeadersRunWithoutAWord)
+TEST_F(RunnerTest, AcceptedHeadersBindTheirProductAndRun)
 {
-    for (const char* header : {"Version|1.5.4|2|\r\n", "VERSION|1.4.999|1|", "version|1.5.4|\r\nDelay|1|\r\n",
-                               "Version|junk|3|\r\n"}) {
-        SCOPED_TRACE(header);
-        ProgramUnderTest vireo(VireoExe(), Script(header));
+    product.RegisterAlcohol(product.InstallAlcohol("Alcohol 120"));
+    struct Case {
+        const char* script;
+        const char* driverCheck;
+    };
+    const Case cases[] = {
+        {"Version|1.5.4|2|\r\n", "daemon.dll 1"},
+        {"VERSION|1.4.999|1|", "alcoholx.dll 1"},
+        {"version|1.5.4|\r\nDelay|1|\r\n", "daemon.dll 1"},
+        {"Version|junk|2|\r\n", "daemon.dll 1"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.script);
+        product.ClearCalls();
+        ProgramUnderTest vireo(VireoExe(), Script(c.script));
         EXPECT_EQ(vireo.WaitForExit(kExitTimeout), 0u);
+        EXPECT_EQ(product.Calls(), std::vector<std::string>{c.driverCheck});
     }
+}
+
+TEST_F(RunnerTest, ProductThatCannotBeBoundEndsTheRun)
+{
+    product.Set("DriverCheck", static_cast<DWORD>(-2));
+    ExpectSingleBox(Script("Version|1.5.4|2|\r\nRubbish\r\n"), "Error",
+                    "Driver version mismatch (try reinstalling DAEMON Tools or rebooting)");
+    ExpectSingleBox(Script("Version|1.5.4|1|\r\nRubbish\r\n"), "Error", "Alcohol 120% is not installed.");
+    ExpectSingleBox(Script("Version|1.5.4|3|\r\nRubbish\r\n"), "Error", "Alcohol 52% is not installed.");
 }
 
 TEST_F(RunnerTest, LineWithoutSeparatorAsksWithItsLineNumber)

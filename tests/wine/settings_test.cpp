@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "simulated_product.h"
 #include "test_files.h"
 #include "ui_driver.h"
 
@@ -65,7 +66,11 @@ bool SamePath(const std::string& a, const std::string& b)
 
 class SettingsTest : public ::testing::Test {
 protected:
-    void SetUp() override { RegDeleteTreeA(HKEY_CURRENT_USER, kSettingsKey); }
+    void SetUp() override
+    {
+        RegDeleteTreeA(HKEY_CURRENT_USER, kSettingsKey);
+        product.InstallDaemon();
+    }
     void TearDown() override { RegDeleteTreeA(HKEY_CURRENT_USER, kSettingsKey); }
 
     // Starts Vireo.exe in the scratch folder on a script that runs without a
@@ -78,6 +83,7 @@ protected:
         ASSERT_EQ(vireo.WaitForExit(30000), 0u);
     }
 
+    SimulatedProduct product;
     ScratchFolder folder;
 };
 
