@@ -12,6 +12,8 @@
 #include "drive/virtual_drive.h"
 #include "editor/main_window.h"
 #include "editor/message_text.h"
+#include "runner/execute_item.h"
+#include "runner/tray.h"
 #include "script/script_file.h"
 #include "script/script_header.h"
 
@@ -51,22 +53,27 @@ void ReleaseDrive()
     ActiveDrive.reset();
 }
 
-// Ends the run from inside: the file is closed and the drive released first
-// because ExitProcess runs no destructors of this thread.
-[[noreturn]] void EndRun(UniqueFile& file)
+void EndRunNormally(UniqueFile& file)
 {
+    if (ActiveTray)
+        RemoveTrayIcon(*ActiveTray);
     file.reset();
     ReleaseDrive();
-    ExitProcess(0);
 }
 
 } // namespace
 
-bool AskToContinueAfterError(int lineNumber, const char* reason)
+bool AskToContinue(HWND owner, const char* caption, int lineNumber, const char* reason)
 {
     std::string text(std::snprintf(nullptr, 0, MessageText(kMsgRunErrorOnLine), lineNumber, reason), '\0');
     std::snprintf(text.data(), text.size() + 1, MessageText(kMsgRunErrorOnLine), lineNumber, reason);
-    return MessageBoxA(MainWindow, text.c_str(), kCaptionQuestion, MB_YESNO | MB_ICONERROR) == IDYES;
+    return MessageBoxA(owner, text.c_str(), caption, MB_YESNO | MB_ICONERROR) == IDYES;
+}
+
+void EndRun(UniqueFile& scriptFile)
+{
+    EndRunNormally(scriptFile);
+    ExitProcess(0);
 }
 
 int RunScriptFile(char* path)
@@ -106,16 +113,24 @@ int RunScriptFile(char* path)
         EndRun(file);
     }
 
-    int lineNumber = 1;
-    for (;;) {
+    TrayContext tray;
+    tray.runnerThreadId = GetCurrentThreadId();
+    DuplicateHandle(GetCurrentProcess(), GetCurrentThread(), GetCurrentProcess(), &tray.runnerThread, 0, TRUE,
+                    DUPLICATE_SAME_ACCESS);
+    tray.scriptFile = file.get();
+    StartTrayThread(tray);
+
+    for (int lineNumber = 2;; ++lineNumber) {
+        PausePoint();
         ScriptRecord record = ReadScriptRecord(input);
         if (record.type == ScriptRecord::Type::EndOfScript)
             break;
-        ++lineNumber;
-        if (record.type == ScriptRecord::Type::NoSeparator && !AskToContinueAfterError(lineNumber, kInvalidItemReason))
+        if (record.type == ScriptRecord::Type::Record && !ExecuteItem(file, record.kind, record.fields, lineNumber))
+            break;
+        if (record.type == ScriptRecord::Type::NoSeparator &&
+            !AskToContinue(MainWindow, kCaptionQuestion, lineNumber, kInvalidItemReason))
             EndRun(file);
     }
-    file.reset();
-    ReleaseDrive();
+    EndRunNormally(file);
     return 1;
 }

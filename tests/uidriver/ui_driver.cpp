@@ -44,6 +44,7 @@ struct WindowQuery {
     DWORD processId;
     const char* title;
     const char* className;
+    Visibility visibility;
     HWND found;
 };
 
@@ -54,14 +55,25 @@ std::string ClassOf(HWND window)
     return name;
 }
 
+// The title as the system keeps it: asks the window nothing, so a window
+// whose thread is busy cannot hold up the search.
+std::string TitleOf(HWND window)
+{
+    char title[512] = {};
+    GetWindowTextA(window, title, sizeof title);
+    return title;
+}
+
 BOOL CALLBACK MatchWindow(HWND window, LPARAM param)
 {
     auto* query = reinterpret_cast<WindowQuery*>(param);
     DWORD owner = 0;
     GetWindowThreadProcessId(window, &owner);
-    if (owner != query->processId || !IsWindowVisible(window))
+    if (query->processId != 0 && owner != query->processId)
         return TRUE;
-    if (query->title && WindowText(window) != query->title)
+    if (query->visibility == Visibility::VisibleOnly && !IsWindowVisible(window))
+        return TRUE;
+    if (query->title && TitleOf(window) != query->title)
         return TRUE;
     if (query->className && ClassOf(window) != query->className)
         return TRUE;
@@ -69,9 +81,10 @@ BOOL CALLBACK MatchWindow(HWND window, LPARAM param)
     return FALSE;
 }
 
-HWND FindWindowOf(DWORD processId, const char* title, const char* className)
+HWND FindWindowOf(DWORD processId, const char* title, const char* className,
+                  Visibility visibility = Visibility::VisibleOnly)
 {
-    WindowQuery query = {processId, title, className, nullptr};
+    WindowQuery query = {processId, title, className, visibility, nullptr};
     EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&query));
     return query.found;
 }
@@ -85,11 +98,12 @@ BOOL CALLBACK CollectControl(HWND control, LPARAM param)
 
 } // namespace
 
-HWND WaitForWindow(DWORD processId, const char* title, const char* className, DWORD timeoutMs)
+HWND WaitForWindow(DWORD processId, const char* title, const char* className, DWORD timeoutMs,
+                   Visibility visibility)
 {
     DWORD start = GetTickCount();
     for (;;) {
-        if (HWND window = FindWindowOf(processId, title, className))
+        if (HWND window = FindWindowOf(processId, title, className, visibility))
             return window;
         if (GetTickCount() - start >= timeoutMs)
             return nullptr;
@@ -116,10 +130,16 @@ bool HasVisibleWindow(DWORD processId)
 std::string WindowText(HWND window)
 {
     // WM_GETTEXT rather than GetWindowText: it reads controls of another
-    // process too.
-    int length = static_cast<int>(SendMessageA(window, WM_GETTEXTLENGTH, 0, 0));
+    // process too. A hung window gives the empty text instead of hanging
+    // the test.
+    constexpr UINT kTimeoutMs = 5000;
+    DWORD_PTR length = 0;
+    if (!SendMessageTimeoutA(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kTimeoutMs, &length))
+        return "";
     std::string text(static_cast<size_t>(length) + 1, '\0');
-    SendMessageA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+    DWORD_PTR copied = 0;
+    SendMessageTimeoutA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()), SMTO_ABORTIFHUNG,
+                        kTimeoutMs, &copied);
     text.resize(std::strlen(text.c_str()));
     return text;
 }

@@ -28,9 +28,12 @@ private:
     DWORD processId_ = 0;
 };
 
-// A visible top-level window of the process with that title and class,
-// waited for up to the time-out; null when none appeared.
-HWND WaitForWindow(DWORD processId, const char* title, const char* className, DWORD timeoutMs);
+enum class Visibility { VisibleOnly, AnyWindow };
+
+// A top-level window of the process (0: of any process) with that title and
+// class (null: any), waited for up to the time-out; null when none appeared.
+HWND WaitForWindow(DWORD processId, const char* title, const char* className, DWORD timeoutMs,
+                   Visibility visibility = Visibility::VisibleOnly);
 
 // Waits until the window is gone; false when it is still there.
 bool WaitUntilClosed(HWND window, DWORD timeoutMs);

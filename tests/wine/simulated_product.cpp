@@ -11,12 +11,6 @@ namespace {
 constexpr char kConfigKey[] = "Software\\VireoTest\\ProductSim";
 constexpr char kAppPathKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\Alcohol.exe";
 
-std::string SimFile(const char* folder, const char* file)
-{
-    const char* root = std::getenv("VIREO_SIM_DIR_UNIX");
-    return WinePath(std::string(root ? root : "") + "/" + folder + "/" + file);
-}
-
 std::string SystemFolder()
 {
     char path[MAX_PATH] = {};
@@ -147,6 +141,12 @@ std::vector<std::string> SimulatedProduct::Calls() const
 void SimulatedProduct::ClearCalls() const
 {
     DeleteFileA(callLog_.c_str());
+}
+
+std::string SimFile(const char* folder, const char* file)
+{
+    const char* root = std::getenv("VIREO_SIM_DIR_UNIX");
+    return WinePath(std::string(root ? root : "") + "/" + folder + "/" + file);
 }
 
 std::string MakeImageFile(const std::string& folder, const char* name)

@@ -47,5 +47,8 @@ private:
     std::vector<std::string> alcoholFolders_;
 };
 
+// The Windows path of a file of the build's sim/ folder.
+std::string SimFile(const char* folder, const char* file);
+
 // A scratch image file that the simulated product can mount.
 std::string MakeImageFile(const std::string& folder, const char* name = "game.iso");
