@@ -221,17 +221,27 @@ TEST_F(ExecuteItemTest, NegativeDelayFailsInsteadOfSleepingForever)
 
 TEST_F(ExecuteItemTest, RunAppStartsInTheRightFolder)
 {
-    SetEnvironmentVariableA("VIREO_TEST_GAME", SimFile("game", "game.exe").c_str());
     std::string gameFolder = SimFile("game", "");
     gameFolder.pop_back();
+    SetEnvironmentVariableA("VIREO_TEST_GAME", SimFile("game", "game.exe").c_str());
+    SetEnvironmentVariableA("VIREO_TEST_GAME_FOLDER", gameFolder.c_str());
+    char ownFolder[MAX_PATH] = {};
+    GetCurrentDirectoryA(MAX_PATH, ownFolder); // the runner inherits it
+
     std::string recordArgument = "--record \"" + records + "\"";
-    ScriptRun run(folder, kHeader + Record() + RunGame(recordArgument, folder.path()) + "RunApp|%VIREO_TEST_GAME%|" +
-                              recordArgument + "||\r\n");
+    ScriptRun run(folder, kHeader +
+                              // no startup directory: the program's own folder
+                              Record() +
+                              // a startup directory: that one
+                              RunGame(recordArgument, folder.path()) +
+                              // variables expanded, the folder taken from the unexpanded text
+                              "RunApp|%VIREO_TEST_GAME_FOLDER%\\game.exe|" + recordArgument + "||\r\n" +
+                              // no backslash, so no folder of its own: the runner's
+                              "RunApp|%VIREO_TEST_GAME%|" + recordArgument + "||\r\n");
     EXPECT_EQ(run.WaitForExit(), 0u);
-    std::vector<GameRecord> started = WaitForGameRecords(records, 3);
-    ASSERT_EQ(started.size(), 3u);
-    // The programs start side by side, so their records come in any order:
-    // two in the game's own folder, one in the folder the script named.
+    std::vector<GameRecord> started = WaitForGameRecords(records, 4);
+    ASSERT_EQ(started.size(), 4u);
+    // The programs start side by side, so their records come in any order.
     auto startedIn = [&](const std::string& wanted) {
         return std::count_if(started.begin(), started.end(), [&](const GameRecord& record) {
             return lstrcmpiA(record.folder.c_str(), wanted.c_str()) == 0;
@@ -239,6 +249,7 @@ TEST_F(ExecuteItemTest, RunAppStartsInTheRightFolder)
     };
     EXPECT_EQ(startedIn(gameFolder), 2) << gameFolder;
     EXPECT_EQ(startedIn(folder.path()), 1) << folder.path();
+    EXPECT_EQ(startedIn(ownFolder), 1) << ownFolder;
 }
 
 TEST_F(ExecuteItemTest, RunAppFailureShowsTheSystemReason)
