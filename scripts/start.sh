@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Sets up, builds and starts the editor under Wine, in a prefix of its own
-# with the simulated DAEMON Tools installed. Uses the current X display when
+# with the simulated DAEMON Tools installed and the sample script, its disc
+# image and its game in C:\Vireo Sample. Uses the current X display when
 # there is one, else starts an Xvfb display and says which. Arguments are
-# passed to Vireo.exe (a script path runs that script).
+# passed to Vireo.exe: 'C:\Vireo Sample\Sample.Vireo' runs the sample.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=$root/build
@@ -20,6 +21,10 @@ wine_session_start "$build/run-prefix"
 
 # The simulated product, where a DAEMON Tools installation keeps its library.
 cp "$build/w64/sim/daemon/daemon.dll" "$WINEPREFIX/drive_c/windows/system32/daemon.dll"
+sample="$WINEPREFIX/drive_c/Vireo Sample"
+mkdir -p "$sample"
+cp "$root/samples/Sample.Vireo" "$build/w64/sim/game/game.exe" "$sample/"
+printf 'simulated disc image' > "$sample/Sample Disc.iso"
 
 cd "$build/w64/src"
 "$WINE64" Vireo.exe "$@"
