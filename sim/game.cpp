@@ -16,8 +16,8 @@ void Record(const char* file)
     char folder[MAX_PATH] = {};
     GetCurrentDirectoryA(MAX_PATH, folder);
     char line[MAX_PATH + 64];
-    int length = std::snprintf(line, sizeof line, "%llu %s\r\n",
-                               static_cast<unsigned long long>(GetTickCount64()), folder);
+    int length =
+        std::snprintf(line, sizeof line, "%llu %s\r\n", static_cast<unsigned long long>(GetTickCount64()), folder);
     HANDLE handle = CreateFileA(file, FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
                                 FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE)

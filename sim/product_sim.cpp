@@ -136,8 +136,11 @@ struct ImageType {
 };
 
 constexpr ImageType kImageTypes[] = {
-    {"*.mds", "Media Descriptor Image"}, {"*.iso", "ISO Image"},   {"*.ccd", "CloneCD Image"},
-    {"*.cue", "Cue Sheet"},             {"*.nrg", "Nero Image"},
+    {"*.mds", "Media Descriptor Image"},
+    {"*.iso", "ISO Image"},
+    {"*.ccd", "CloneCD Image"},
+    {"*.cue", "Cue Sheet"},
+    {"*.nrg", "Nero Image"},
 };
 
 } // namespace
@@ -232,13 +235,45 @@ int WINAPI SimTextModule(int, HMODULE* module)
 }
 
 // The ordinals the program never calls; they only have to exist.
-int WINAPI SimUnused3() { Log("3"); return 0; }
-int WINAPI SimUnused6() { Log("6"); return 0; }
-int WINAPI SimUnused7() { Log("7"); return 0; }
-int WINAPI SimUnused9() { Log("9"); return 0; }
-int WINAPI SimUnused11() { Log("11"); return 0; }
-int WINAPI SimUnused13() { Log("13"); return 0; }
-int WINAPI SimUnused14() { Log("14"); return 0; }
-int WINAPI SimUnused15() { Log("15"); return 0; }
+int WINAPI SimUnused3()
+{
+    Log("3");
+    return 0;
+}
+int WINAPI SimUnused6()
+{
+    Log("6");
+    return 0;
+}
+int WINAPI SimUnused7()
+{
+    Log("7");
+    return 0;
+}
+int WINAPI SimUnused9()
+{
+    Log("9");
+    return 0;
+}
+int WINAPI SimUnused11()
+{
+    Log("11");
+    return 0;
+}
+int WINAPI SimUnused13()
+{
+    Log("13");
+    return 0;
+}
+int WINAPI SimUnused14()
+{
+    Log("14");
+    return 0;
+}
+int WINAPI SimUnused15()
+{
+    Log("15");
+    return 0;
+}
 
 } // extern "C"

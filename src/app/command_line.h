@@ -8,9 +8,9 @@
 void UnquotePath(char* path);
 
 enum class StartMode {
-    EditScript,  // "/EDIT:" and a path
-    NewScript,   // "/NEW:" (what follows has no effect) or nothing at all
-    RunScript,   // any other text: the path of a script to run
+    EditScript, // "/EDIT:" and a path
+    NewScript,  // "/NEW:" (what follows has no effect) or nothing at all
+    RunScript,  // any other text: the path of a script to run
 };
 
 struct StartRequest {

@@ -7,8 +7,7 @@
 #include <utility>
 
 // Traits give the handle type, its empty value and how to close it.
-template <typename Traits>
-class UniqueResource {
+template <typename Traits> class UniqueResource {
 public:
     using Handle = typename Traits::Handle;
 

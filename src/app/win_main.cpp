@@ -46,8 +46,7 @@ LONG WINAPI FatalExceptionFilter(EXCEPTION_POINTERS*)
     ReportFatalError();
 }
 
-template <typename Fn>
-Fn LookUp(HMODULE module, const char* name)
+template <typename Fn> Fn LookUp(HMODULE module, const char* name)
 {
     return module ? reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(module, name))) : nullptr;
 }
@@ -66,10 +65,9 @@ void LookUpOptionalEntryPoints()
 
 void InitCommonControls0x2FF()
 {
-    INITCOMMONCONTROLSEX controls = {sizeof controls,
-                                      ICC_LISTVIEW_CLASSES | ICC_TREEVIEW_CLASSES | ICC_BAR_CLASSES |
-                                          ICC_TAB_CLASSES | ICC_UPDOWN_CLASS | ICC_PROGRESS_CLASS |
-                                          ICC_HOTKEY_CLASS | ICC_ANIMATE_CLASS | ICC_USEREX_CLASSES};
+    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_LISTVIEW_CLASSES | ICC_TREEVIEW_CLASSES | ICC_BAR_CLASSES |
+                                                          ICC_TAB_CLASSES | ICC_UPDOWN_CLASS | ICC_PROGRESS_CLASS |
+                                                          ICC_HOTKEY_CLASS | ICC_ANIMATE_CLASS | ICC_USEREX_CLASSES};
     InitCommonControlsEx(&controls);
 }
 

@@ -44,8 +44,8 @@ const char* FixedStatusText(int32_t code)
 
 void SystemText(VirtualDrive& drive, int32_t code)
 {
-    FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, static_cast<DWORD>(code),
-                   0, drive.statusText, sizeof drive.statusText, nullptr);
+    FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, static_cast<DWORD>(code), 0,
+                   drive.statusText, sizeof drive.statusText, nullptr);
     size_t length = std::strlen(drive.statusText);
     if (length > 2 && drive.statusText[length - 2] == '\r')
         drive.statusText[length - 2] = '\0';
@@ -137,10 +137,9 @@ void SetEmulations(VirtualDrive& drive, uint32_t enableMask, uint32_t changeMask
     ClearStatus(drive);
     drive.mountResult = 0;
     drive.Call<EmulationFlagsFn>(kOrdinalGetEmulations)(&drive.mountResult);
-    drive.mountResult = static_cast<int32_t>(
-        ApplyEmulationChanges(static_cast<uint32_t>(drive.mountResult), enableMask, changeMask));
-    drive.emulationResult =
-        drive.Call<EmulationFlagsFn>(kOrdinalSetEmulations)(&drive.mountResult);
+    drive.mountResult =
+        static_cast<int32_t>(ApplyEmulationChanges(static_cast<uint32_t>(drive.mountResult), enableMask, changeMask));
+    drive.emulationResult = drive.Call<EmulationFlagsFn>(kOrdinalSetEmulations)(&drive.mountResult);
     SetStatusFromCode(drive, drive.emulationResult, true);
 }
 

@@ -24,8 +24,7 @@ struct VirtualDrive {
 
     // The entry point as the function it is; void(*)() is the generic
     // function type through which such casts are meant to go.
-    template <typename Fn>
-    Fn Call(int ordinal) const
+    template <typename Fn> Fn Call(int ordinal) const
     {
         return reinterpret_cast<Fn>(reinterpret_cast<void (*)()>(EntryPoint(ordinal)));
     }

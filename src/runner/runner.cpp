@@ -30,8 +30,8 @@ void ShowError(HWND owner, const char* text)
 void ShowReadError(DWORD error)
 {
     char reason[1200] = {};
-    FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error, 0, reason,
-                   sizeof reason, nullptr);
+    FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error, 0, reason, sizeof reason,
+                   nullptr);
     char text[1400];
     std::snprintf(text, sizeof text, MessageText(kMsgReadError), reason);
     ShowError(MainWindow, text);
@@ -79,8 +79,8 @@ void EndRun(UniqueFile& scriptFile)
 int RunScriptFile(char* path)
 {
     UnquotePath(path);
-    UniqueFile file(CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
-                                nullptr));
+    UniqueFile file(
+        CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) {
         ShowReadError(GetLastError());
         return 0;

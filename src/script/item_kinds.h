@@ -24,8 +24,8 @@ struct ItemKindEntry {
 };
 
 inline constexpr ItemKindEntry ItemKindTable[kItemKindCount] = {
-    {"Script Info", 180, 200}, {"Mount", 181, 201}, {"UnMount", 182, 202},  {"DeviceCount", 183, 203},
-    {"Emulations", 184, 204},  {"RunApp", 185, 205}, {"Delay", 186, 206}, {"WaitForApp", 187, 207},
+    {"Script Info", 180, 200}, {"Mount", 181, 201},  {"UnMount", 182, 202}, {"DeviceCount", 183, 203},
+    {"Emulations", 184, 204},  {"RunApp", 185, 205}, {"Delay", 186, 206},   {"WaitForApp", 187, 207},
 };
 
 // The kind whose name matches without regard to case, or kKindUnknown.

@@ -33,10 +33,10 @@ std::optional<std::string> ReadScriptLine(ScriptInput& input);
 
 struct ScriptRecord {
     enum class Type {
-        Record,        // kind and fields are set
-        EndOfScript,   // no further line
-        NoSeparator,   // a line without any "|"
-        BlankLine,     // an empty line; skipped by callers but still counted
+        Record,      // kind and fields are set
+        EndOfScript, // no further line
+        NoSeparator, // a line without any "|"
+        BlankLine,   // an empty line; skipped by callers but still counted
     };
     Type type = Type::EndOfScript;
     std::string kind;

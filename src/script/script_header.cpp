@@ -7,8 +7,8 @@
 int VersionKey(int major, int minor, int build)
 {
     // Unsigned arithmetic wraps where the signed form would overflow.
-    uint32_t key = static_cast<uint32_t>(major) * 100000u + static_cast<uint32_t>(minor) * 1000u +
-                   static_cast<uint32_t>(build);
+    uint32_t key =
+        static_cast<uint32_t>(major) * 100000u + static_cast<uint32_t>(minor) * 1000u + static_cast<uint32_t>(build);
     return static_cast<int>(key);
 }
 

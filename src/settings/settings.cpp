@@ -31,8 +31,7 @@ void ReadText(HKEY key, const char* name, char (&field)[kPathSize])
 
 // Takes the stored bytes as they come, whatever their type; a failed read
 // leaves the field as it was.
-template <typename Number>
-bool ReadNumber(HKEY key, const char* name, Number& field)
+template <typename Number> bool ReadNumber(HKEY key, const char* name, Number& field)
 {
     static_assert(sizeof(Number) == 4);
     Number value = 0;
@@ -48,8 +47,7 @@ void WriteText(HKEY key, const char* name, const char* text)
     RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text), static_cast<DWORD>(std::strlen(text)));
 }
 
-template <typename Number>
-void WriteNumber(HKEY key, const char* name, Number value)
+template <typename Number> void WriteNumber(HKEY key, const char* name, Number value)
 {
     static_assert(sizeof(Number) == 4);
     RegSetValueExA(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value);

@@ -38,8 +38,10 @@ TEST(MessageText, InvalidCharacterListsDifferForNamesAndPaths)
 {
     std::string names = MessageText(274);
     std::string paths = MessageText(275);
-    EXPECT_EQ(names, "You have invalid characters in %s.\n\nYou may not use the following characters: \\ / : * ? \" < > |\n");
-    EXPECT_EQ(paths, "You have invalid characters in %s.\n\nYou may not use the following characters: / * ? \" < > |\n");
+    EXPECT_EQ(names,
+              "You have invalid characters in %s.\n\nYou may not use the following characters: \\ / : * ? \" < > |\n");
+    EXPECT_EQ(paths,
+              "You have invalid characters in %s.\n\nYou may not use the following characters: / * ? \" < > |\n");
 }
 
 } // namespace

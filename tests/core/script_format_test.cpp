@@ -59,11 +59,14 @@ TEST(SplitScriptRecord, SplitsKindAndFields)
     using T = ScriptRecord::Type;
     const Case cases[] = {
         {"mount|x.iso|0|1|", T::Record, "mount", {"x.iso", "0", "1"}},
-        {"RunApp|C:\\games\\aoe\\age of empires.exe|||", T::Record, "RunApp", {"C:\\games\\aoe\\age of empires.exe", "", ""}},
+        {"RunApp|C:\\games\\aoe\\age of empires.exe|||",
+         T::Record,
+         "RunApp",
+         {"C:\\games\\aoe\\age of empires.exe", "", ""}},
         {"Foo|1|", T::Record, "Foo", {"1"}},
         {"|1|", T::Record, "", {"1"}},
         {"Delay|", T::Record, "Delay", {}},
-        {"Delay|250", T::Record, "Delay", {"250"}},          // last field not closed: kept
+        {"Delay|250", T::Record, "Delay", {"250"}}, // last field not closed: kept
         {"Mount|a.iso|0|1", T::Record, "Mount", {"a.iso", "0", "1"}},
         {"Rubbish", T::NoSeparator, "", {}},
         {"", T::BlankLine, "", {}},
@@ -107,10 +110,18 @@ TEST(FindItemKind, MatchesTableNamesInAnyCase)
         ItemKind kind;
     };
     const Case cases[] = {
-        {"Script Info", kKindScriptInfo}, {"mount", kKindMount},         {"UNMOUNT", kKindUnMount},
-        {"devicecount", kKindDeviceCount}, {"Emulations", kKindEmulations}, {"runapp", kKindRunApp},
-        {"DeLaY", kKindDelay},              {"WAITFORAPP", kKindWaitForApp}, {"", kKindUnknown},
-        {"Foo", kKindUnknown},              {"Mounts", kKindUnknown},        {"Moun", kKindUnknown},
+        {"Script Info", kKindScriptInfo},
+        {"mount", kKindMount},
+        {"UNMOUNT", kKindUnMount},
+        {"devicecount", kKindDeviceCount},
+        {"Emulations", kKindEmulations},
+        {"runapp", kKindRunApp},
+        {"DeLaY", kKindDelay},
+        {"WAITFORAPP", kKindWaitForApp},
+        {"", kKindUnknown},
+        {"Foo", kKindUnknown},
+        {"Mounts", kKindUnknown},
+        {"Moun", kKindUnknown},
     };
     for (const Case& c : cases)
         EXPECT_EQ(FindItemKind(c.name), c.kind) << c.name;
@@ -123,9 +134,14 @@ TEST(ScanInteger, ReadsLikeThePercentIConversion)
         std::optional<int> value;
     };
     const Case cases[] = {
-        {"10000", 10000}, {"010", 8},         {"0x10", 16}, {"0X1f", 31}, {"0x3E8", 1000}, {"0", 0},
-        {"  42", 42},     {"42abc", 42},      {"-5", -5},   {"+7", 7},    {"09", 0},        {"0x0000001F", 31},
-        {"", std::nullopt}, {"abc", std::nullopt}, {"-", std::nullopt}, {"4294967295", -1},
+        {"10000", 10000},    {"010", 8},
+        {"0x10", 16},        {"0X1f", 31},
+        {"0x3E8", 1000},     {"0", 0},
+        {"  42", 42},        {"42abc", 42},
+        {"-5", -5},          {"+7", 7},
+        {"09", 0},           {"0x0000001F", 31},
+        {"", std::nullopt},  {"abc", std::nullopt},
+        {"-", std::nullopt}, {"4294967295", -1},
     };
     for (const Case& c : cases)
         EXPECT_EQ(ScanInteger(c.text), c.value) << c.text;

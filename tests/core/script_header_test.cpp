@@ -29,14 +29,10 @@ TEST(ScriptHeader, ParsesVersionWithRunsOfDots)
         int major, minor, build;
     };
     const Case cases[] = {
-        {"Version|1.5.4|2|", 1, 5, 4},
-        {"Version|1..5...4|2|", 1, 5, 4},
-        {"Version| 1.5.4|2|", 1, 5, 4},
-        {"Version|1.5|2|", 1, 5, 0},
-        {"Version|abc|2|", 0, 0, 0},
-        {"Version|", 0, 0, 0},
-        {"Version", 0, 0, 0},
-        {"Version|99999999999999.1.1|", INT_MAX, 1, 1},
+        {"Version|1.5.4|2|", 1, 5, 4},  {"Version|1..5...4|2|", 1, 5, 4},
+        {"Version| 1.5.4|2|", 1, 5, 4}, {"Version|1.5|2|", 1, 5, 0},
+        {"Version|abc|2|", 0, 0, 0},    {"Version|", 0, 0, 0},
+        {"Version", 0, 0, 0},           {"Version|99999999999999.1.1|", INT_MAX, 1, 1},
     };
     for (const Case& c : cases) {
         ScriptVersion v = ParseHeaderVersion(c.line);

@@ -98,8 +98,7 @@ BOOL CALLBACK CollectControl(HWND control, LPARAM param)
 
 } // namespace
 
-HWND WaitForWindow(DWORD processId, const char* title, const char* className, DWORD timeoutMs,
-                   Visibility visibility)
+HWND WaitForWindow(DWORD processId, const char* title, const char* className, DWORD timeoutMs, Visibility visibility)
 {
     DWORD start = GetTickCount();
     for (;;) {

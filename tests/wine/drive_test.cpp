@@ -269,7 +269,10 @@ TEST_F(DriveTest, AlcoholTextsComeTheWayItsReleaseKeepsThem)
         {"Alcohol 120", {"alcohol", "alcohol"}, "%s\\", "Image file not found.", "alcoholx.dll 12 module"},
         {"Alcohol 120", {"alcohol", "alcohol"}, "\"%s\"", "Image file not found.", "alcoholx.dll 12 module"},
         {"Alcohol 120", {"alcohol", "alcohol-old"}, "%s", "The image file could not be found.", "alcoholx.dll 12 null"},
-        {"Alcohol 120", {"alcohol-noversion", nullptr}, "%s", "The image file could not be found.",
+        {"Alcohol 120",
+         {"alcohol-noversion", nullptr},
+         "%s",
+         "The image file could not be found.",
          "alcoholx.dll 12 null"},
     };
     for (const Case& c : cases) {

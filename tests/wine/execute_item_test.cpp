@@ -82,8 +82,7 @@ TEST_F(ExecuteItemTest, SampleScriptMountsRunsWaitsAndUnmounts)
     CreateDirectoryA(sampleFolder.c_str(), nullptr);
     ASSERT_TRUE(CopyFileA(SimFile("game", "game.exe").c_str(), (sampleFolder + "\\game.exe").c_str(), FALSE));
     std::string image = MakeImageFile(sampleFolder, "Sample Disc.iso");
-    std::ifstream sample(WinePath(std::getenv("VIREO_SOURCE_DIR_UNIX")) + "\\samples\\Sample.Vireo",
-                         std::ios::binary);
+    std::ifstream sample(WinePath(std::getenv("VIREO_SOURCE_DIR_UNIX")) + "\\samples\\Sample.Vireo", std::ios::binary);
     std::string script((std::istreambuf_iterator<char>(sample)), std::istreambuf_iterator<char>());
     ASSERT_FALSE(script.empty());
 
@@ -97,9 +96,9 @@ TEST_F(ExecuteItemTest, SampleScriptMountsRunsWaitsAndUnmounts)
     ASSERT_TRUE(PressButton(game, IDOK));
     EXPECT_EQ(run.WaitForExit(), 0u);
     EXPECT_EQ(product.Get("Image0"), "");
-    EXPECT_EQ(product.Calls(), (std::vector<std::string>{"daemon.dll 1", "daemon.dll 2 0 " + image,
-                                                          "daemon.dll 12 null", "daemon.dll 2 0 ",
-                                                          "daemon.dll 12 null"}));
+    EXPECT_EQ(product.Calls(),
+              (std::vector<std::string>{"daemon.dll 1", "daemon.dll 2 0 " + image, "daemon.dll 12 null",
+                                        "daemon.dll 2 0 ", "daemon.dll 12 null"}));
     DeleteFileA((sampleFolder + "\\game.exe").c_str());
     DeleteFileA(image.c_str());
     RemoveDirectoryA(sampleFolder.c_str());
