@@ -16,13 +16,6 @@ constexpr int kAlcohol120 = 1;
 constexpr int kDaemonTools = 2;
 constexpr int kAlcohol52 = 3;
 
-std::string Trimmed(std::string text)
-{
-    while (!text.empty() && (text.back() == '\n' || text.back() == '\r'))
-        text.pop_back();
-    return text;
-}
-
 bool Contains(const std::vector<std::string>& calls, const std::string& call)
 {
     return std::find(calls.begin(), calls.end(), call) != calls.end();
@@ -247,7 +240,7 @@ TEST_F(DriveTest, DaemonToolsTextsComeFromItsMessageTableThenTheSystem)
     product.Set("MountResult", static_cast<DWORD>(ERROR_ACCESS_DENIED));
     MountImage(*drive, 0, "");
     EXPECT_TRUE(Failed(*drive));
-    EXPECT_EQ(StatusText(*drive), Trimmed(SystemErrorText(ERROR_ACCESS_DENIED)));
+    EXPECT_EQ(StatusText(*drive), WithoutLineEnd(SystemErrorText(ERROR_ACCESS_DENIED)));
 
     // Success clears the failure of the step before.
     product.Set("MountResult", 0u);
@@ -307,7 +300,7 @@ TEST_F(DriveTest, FixedAndSystemStatusTexts)
         {kStatusInvalidProduct, false, "Invalid Virtual DVD-ROM Value."},
         {kStatusNoToolhelp, false,
          "The Toolhelp components could not be loaded.\nAs a result, the WaitForApp command will not work."},
-        {ERROR_FILE_NOT_FOUND, false, Trimmed(SystemErrorText(ERROR_FILE_NOT_FOUND))},
+        {ERROR_FILE_NOT_FOUND, false, WithoutLineEnd(SystemErrorText(ERROR_FILE_NOT_FOUND))},
     };
     for (const Case& c : cases) {
         SetStatusFromCode(*drive, c.code, c.fromLibrary);

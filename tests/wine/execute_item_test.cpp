@@ -17,23 +17,6 @@ namespace {
 const std::string kHeader = "Version|1.5.4|2|\r\n";
 const char kPolicyKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer";
 
-std::string Prompt(int line, const std::string& reason)
-{
-    std::string text = "Error on line ";
-    text += std::to_string(line);
-    text += ":\n";
-    text += reason;
-    text += "\n\nWould you like to continue execution?";
-    return text;
-}
-
-std::string Trimmed(std::string text)
-{
-    while (!text.empty() && (text.back() == '\n' || text.back() == '\r'))
-        text.pop_back();
-    return text;
-}
-
 std::optional<DWORD> PolicyValue(const char* name)
 {
     DWORD value = 0;
@@ -149,10 +132,10 @@ TEST_F(ExecuteItemTest, AutorunCompatLeavesThePolicyAlone)
 TEST_F(ExecuteItemTest, WrongFieldCountsMountNothing)
 {
     ScriptRun run(folder, kHeader + "Mount|a.iso|0|\r\nMount|a.iso|0|1|x|\r\nmount|b.iso|0|1|\r\n");
-    EXPECT_EQ(AnswerBox(run, "Error", IDYES), Prompt(2, "Invalid parameter count."));
-    EXPECT_EQ(AnswerBox(run, "Error", IDYES), Prompt(3, "Invalid parameter count."));
+    EXPECT_EQ(AnswerBox(run, "Error", IDYES), RunErrorPrompt(2, "Invalid parameter count."));
+    EXPECT_EQ(AnswerBox(run, "Error", IDYES), RunErrorPrompt(3, "Invalid parameter count."));
     // The third line has the right count; its image does not exist.
-    EXPECT_EQ(AnswerBox(run, "Error", IDYES), Prompt(4, "The image file could not be found."));
+    EXPECT_EQ(AnswerBox(run, "Error", IDYES), RunErrorPrompt(4, "The image file could not be found."));
     EXPECT_EQ(run.WaitForExit(), 0u);
     std::vector<std::string> calls = product.Calls();
     EXPECT_EQ(std::count_if(calls.begin(), calls.end(),
@@ -166,7 +149,7 @@ TEST_F(ExecuteItemTest, FailedItemAsksOnceAndNoEndsTheRun)
 
     {
         ScriptRun run(folder, script);
-        EXPECT_EQ(AnswerBox(run, "Error", IDYES), Prompt(2, "The image file could not be found."));
+        EXPECT_EQ(AnswerBox(run, "Error", IDYES), RunErrorPrompt(2, "The image file could not be found."));
         // Neither the Delay nor the RunApp after it is asked about.
         EXPECT_EQ(WaitForGameRecords(records, 1).size(), 1u);
         EXPECT_EQ(run.WaitForExit(), 0u);
@@ -184,13 +167,13 @@ TEST_F(ExecuteItemTest, UnknownKindIsAQuestion)
 {
     {
         ScriptRun run(folder, kHeader + "Foo|1|\r\n" + Record());
-        EXPECT_EQ(AnswerBox(run, "Question", IDYES), Prompt(2, "Invalid or unknown script item."));
+        EXPECT_EQ(AnswerBox(run, "Question", IDYES), RunErrorPrompt(2, "Invalid or unknown script item."));
         EXPECT_EQ(WaitForGameRecords(records, 1).size(), 1u);
         EXPECT_EQ(run.WaitForExit(), 0u);
     }
     {
         ScriptRun run(folder, kHeader + "Script Info|x|\r\n|1|\r\n" + Record());
-        EXPECT_EQ(AnswerBox(run, "Question", IDNO), Prompt(3, "Invalid or unknown script item."));
+        EXPECT_EQ(AnswerBox(run, "Question", IDNO), RunErrorPrompt(3, "Invalid or unknown script item."));
         EXPECT_EQ(run.WaitForExit(), 0u);
         Sleep(500);
         EXPECT_EQ(ReadGameRecords(records).size(), 1u);
@@ -214,7 +197,7 @@ TEST_F(ExecuteItemTest, DelayReadsIntegerLiterals)
 TEST_F(ExecuteItemTest, NegativeDelayFailsInsteadOfSleepingForever)
 {
     ScriptRun run(folder, kHeader + "Delay|-1|\r\n");
-    EXPECT_EQ(AnswerBox(run, "Error", IDYES), Prompt(2, "The delay cannot be negative."));
+    EXPECT_EQ(AnswerBox(run, "Error", IDYES), RunErrorPrompt(2, "The delay cannot be negative."));
     EXPECT_EQ(run.WaitForExit(), 0u);
 }
 
@@ -256,7 +239,7 @@ TEST_F(ExecuteItemTest, RunAppFailureShowsTheSystemReason)
     ScriptRun run(folder, kHeader + "RunApp|" + folder.path() + "\\missing.exe|||\r\n");
     MessageBoxSeen box = run.WaitForBox("Error");
     ASSERT_NE(box.window, nullptr);
-    EXPECT_EQ(box.text, Prompt(2, Trimmed(SystemErrorText(ERROR_FILE_NOT_FOUND))));
+    EXPECT_EQ(box.text, RunErrorPrompt(2, WithoutLineEnd(SystemErrorText(ERROR_FILE_NOT_FOUND))));
     run.Answer(box, IDYES);
     EXPECT_EQ(run.WaitForExit(), 0u);
 }

@@ -18,25 +18,10 @@ const char kInvalidScript[] =
 const char kScriptTooNew[] =
     "This script was created with a newer version of Vireo.\n\nPlease update Vireo to the latest version to access "
     "this script.";
+const char kInvalidItem[] = "Invalid or unnkown script item.";
 const char kUnknownProduct[] =
     "The current script is setup to use UNKNOWN as a Virtual CD-ROM.\nThis Virtual DVD-ROM is not installed (or not "
     "functioning properly) on your system.";
-
-std::string Quoted(const std::string& path)
-{
-    std::string quoted(1, '"');
-    quoted += path;
-    quoted += '"';
-    return quoted;
-}
-
-std::string LinePrompt(int line)
-{
-    std::string text = "Error on line ";
-    text += std::to_string(line);
-    text += ":\nInvalid or unnkown script item.\n\nWould you like to continue execution?";
-    return text;
-}
 
 class RunnerTest : public ::testing::Test {
 protected:
@@ -142,13 +127,13 @@ TEST_F(RunnerTest, LineWithoutSeparatorAsksWithItsLineNumber)
     ProgramUnderTest vireo(VireoExe(), Script("Version|1.5.4|2|\r\nRubbish\r\n\r\nMore rubbish\r\nLast\r\n"));
     MessageBoxSeen first = WaitForMessageBox(vireo.id(), "Question");
     ASSERT_NE(first.window, nullptr);
-    EXPECT_EQ(first.text, LinePrompt(2));
+    EXPECT_EQ(first.text, RunErrorPrompt(2, kInvalidItem));
     ASSERT_TRUE(PressButton(first.window, IDYES));
 
     ASSERT_TRUE(WaitUntilClosed(first.window, kExitTimeout));
     MessageBoxSeen second = WaitForMessageBox(vireo.id(), "Question");
     ASSERT_NE(second.window, nullptr);
-    EXPECT_EQ(second.text, LinePrompt(4));
+    EXPECT_EQ(second.text, RunErrorPrompt(4, kInvalidItem));
     ASSERT_TRUE(PressButton(second.window, IDNO));
 
     // No ends the run: the prompt for line 5 never comes.
@@ -158,7 +143,7 @@ TEST_F(RunnerTest, LineWithoutSeparatorAsksWithItsLineNumber)
 TEST_F(RunnerTest, QuotedPathWithTrailingBackslashOpens)
 {
     std::string path = folder.Write("test.Vireo", "Version|1.5.4|2|\r\nRubbish\r\n");
-    ExpectSingleBox(Quoted(path + "\\"), "Question", LinePrompt(2), IDNO);
+    ExpectSingleBox(Quoted(path + "\\"), "Question", RunErrorPrompt(2, kInvalidItem), IDNO);
 }
 
 } // namespace

@@ -5,18 +5,6 @@
 
 #include "simulated_product.h"
 
-namespace {
-
-std::string Quoted(const std::string& text)
-{
-    std::string quoted(1, '"');
-    quoted += text;
-    quoted += '"';
-    return quoted;
-}
-
-} // namespace
-
 ScriptRun::ScriptRun(const ScratchFolder& folder, const std::string& script)
     : vireo_(VireoExe(), Quoted(folder.Write("run.Vireo", script)))
 {

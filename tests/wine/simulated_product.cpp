@@ -4,6 +4,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "test_files.h"
 #include "ui_driver.h"
 
 namespace {
@@ -30,19 +31,6 @@ std::string ProgramFiles()
     char path[MAX_PATH] = {};
     GetEnvironmentVariableA("ProgramFiles", path, MAX_PATH);
     return path;
-}
-
-void RemoveFolder(const std::string& folder)
-{
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            DeleteFileA((folder + "\\" + found.cFileName).c_str());
-        } while (FindNextFileA(search, &found));
-        FindClose(search);
-    }
-    RemoveDirectoryA(folder.c_str());
 }
 
 } // namespace

@@ -24,5 +24,16 @@ private:
     std::string path_;
 };
 
+// Removes a folder and the files in it.
+void RemoveFolder(const std::string& folder);
+
 // The system's text for an error code, as FormatMessage gives it.
 std::string SystemErrorText(DWORD error);
+// The text without the line break at its end.
+std::string WithoutLineEnd(std::string text);
+
+// The text in double quotes, as the shell passes a path.
+std::string Quoted(const std::string& text);
+
+// The runner's question after a failed line: "Error on line N: ..."
+std::string RunErrorPrompt(int line, const std::string& reason);
