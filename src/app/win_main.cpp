@@ -63,7 +63,7 @@ void LookUpOptionalEntryPoints()
     Process32NextEntry = LookUp<Process32NextFn>(kernel32, "Process32Next");
 }
 
-void InitCommonControls0x2FF()
+void InitCommonControlClasses()
 {
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_LISTVIEW_CLASSES | ICC_TREEVIEW_CLASSES | ICC_BAR_CLASSES |
                                                           ICC_TAB_CLASSES | ICC_UPDOWN_CLASS | ICC_PROGRESS_CLASS |
@@ -129,7 +129,7 @@ int Start(char* commandLine)
     GetVersionExA(&OsVersion);
     LookUpOptionalEntryPoints();
     OleInitialize(nullptr);
-    InitCommonControls0x2FF();
+    InitCommonControlClasses();
 
     CreateMainWindow(AppInstance);
     SetMainIcon();
