@@ -53,7 +53,7 @@ void ReleaseDrive()
     ActiveDrive.reset();
 }
 
-void EndRunNormally(UniqueFile& file)
+void CleanUpRun(UniqueFile& file)
 {
     if (ActiveTray)
         RemoveTrayIcon(*ActiveTray);
@@ -72,7 +72,7 @@ bool AskToContinue(HWND owner, const char* caption, int lineNumber, const char* 
 
 void EndRun(UniqueFile& scriptFile)
 {
-    EndRunNormally(scriptFile);
+    CleanUpRun(scriptFile);
     ExitProcess(0);
 }
 
@@ -131,6 +131,6 @@ int RunScriptFile(char* path)
             !AskToContinue(MainWindow, kCaptionQuestion, lineNumber, kInvalidItemReason))
             EndRun(file);
     }
-    EndRunNormally(file);
+    CleanUpRun(file);
     return 1;
 }

@@ -182,16 +182,18 @@ TEST_F(ExecuteItemTest, UnknownKindIsAQuestion)
 
 TEST_F(ExecuteItemTest, DelayReadsIntegerLiterals)
 {
-    ScriptRun run(folder, kHeader + Record() + "Delay|0x3E8|\r\n" + Record() + "Delay|02000|\r\n" + Record());
+    // 0xBB8 is 3000 milliseconds; 03000 is octal, 1536 milliseconds. The
+    // bounds leave room for the games' own start-up times.
+    ScriptRun run(folder, kHeader + Record() + "Delay|0xBB8|\r\n" + Record() + "Delay|03000|\r\n" + Record());
     EXPECT_EQ(run.WaitForExit(), 0u);
     std::vector<GameRecord> ticks = WaitForGameRecords(records, 3);
     ASSERT_EQ(ticks.size(), 3u);
     uint64_t hex = ticks[1].tick - ticks[0].tick;
     uint64_t octal = ticks[2].tick - ticks[1].tick;
-    EXPECT_GE(hex, 950u);
-    EXPECT_LT(hex, 1700u);
-    EXPECT_GE(octal, 1000u); // 02000 is 1024 milliseconds, not 2000
-    EXPECT_LT(octal, 1750u);
+    EXPECT_GE(hex, 2800u);
+    EXPECT_LT(hex, 3900u);
+    EXPECT_GE(octal, 1300u);
+    EXPECT_LT(octal, 2500u);
 }
 
 TEST_F(ExecuteItemTest, NegativeDelayFailsInsteadOfSleepingForever)
