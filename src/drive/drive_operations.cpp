@@ -17,11 +17,6 @@ constexpr int kLastMessageTableAlcohol = 104006;
 
 constexpr char kNegativeDeviceCount[] = "The number of devices cannot be negative.";
 
-bool IsBound(const VirtualDrive& drive)
-{
-    return drive.type == kProductAlcohol120 || drive.type == kProductDaemonTools || drive.type == kProductAlcohol52;
-}
-
 void ClearStatus(VirtualDrive& drive)
 {
     drive.failed = false;
@@ -119,7 +114,7 @@ void SetStatusFromCode(VirtualDrive& drive, int32_t code, bool fromLibrary)
 
 void MountImage(VirtualDrive& drive, int device, const char* imagePath)
 {
-    if (!IsBound(drive))
+    if (!IsProductType(drive.type))
         return;
     drive.mountResult = drive.Call<MountFn>(kOrdinalMount)(device, imagePath);
     SetStatusFromCode(drive, drive.mountResult, true);
@@ -132,7 +127,7 @@ void UnmountDevice(VirtualDrive& drive, int device)
 
 void SetEmulations(VirtualDrive& drive, uint32_t enableMask, uint32_t changeMask)
 {
-    if (!IsBound(drive))
+    if (!IsProductType(drive.type))
         return;
     ClearStatus(drive);
     drive.mountResult = 0;
@@ -145,7 +140,7 @@ void SetEmulations(VirtualDrive& drive, uint32_t enableMask, uint32_t changeMask
 
 void SetDeviceCount(VirtualDrive& drive, int count)
 {
-    if (!IsBound(drive))
+    if (!IsProductType(drive.type))
         return;
     ClearStatus(drive);
     if (count < 0) {

@@ -127,7 +127,12 @@ int ParseHeaderProduct(const std::string& line)
     return product;
 }
 
+bool IsProductType(int productCode)
+{
+    return productCode >= kProductAlcohol120 && productCode <= kProductAlcohol52;
+}
+
 bool IsKnownProduct(int productCode)
 {
-    return productCode == kProductUnset || (productCode >= kProductAlcohol120 && productCode <= kProductAlcohol52);
+    return productCode == kProductUnset || IsProductType(productCode);
 }

@@ -36,5 +36,8 @@ ScriptVersion ParseHeaderVersion(const std::string& line);
 // The product code of the header's third field, or kProductUnset.
 int ParseHeaderProduct(const std::string& line);
 
+// One of the three products, 1 to 3.
+bool IsProductType(int productCode);
+
 // A product code the header may name: unset (meaning DAEMON Tools) or 1 to 3.
 bool IsKnownProduct(int productCode);
