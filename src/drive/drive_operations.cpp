@@ -66,10 +66,8 @@ void ShellExtensionText(VirtualDrive& drive, int32_t code)
 {
     char path[MAX_PATH];
     ReadAlcoholFolder(path);
-    static const char kShellExtension[] = "\\AXShlEx.dll";
-    if (std::strlen(path) + sizeof kShellExtension > MAX_PATH)
+    if (!AppendToPath(path, "\\AXShlEx.dll"))
         return;
-    lstrcatA(path, kShellExtension);
     UniqueModule shellExtension(LoadLibraryExA(path, nullptr, DONT_RESOLVE_DLL_REFERENCES));
     if (!shellExtension)
         return;
@@ -144,8 +142,7 @@ void SetDeviceCount(VirtualDrive& drive, int count)
         return;
     ClearStatus(drive);
     if (count < 0) {
-        drive.failed = true;
-        lstrcpynA(drive.statusText, kNegativeDeviceCount, sizeof drive.statusText);
+        FailWithText(drive, kNegativeDeviceCount);
         return;
     }
     std::vector<int32_t> countAndKinds;

@@ -6,6 +6,7 @@
 
 #include "about/program_version.h"
 #include "app/command_line.h"
+#include "drive/drive_operations.h"
 #include "script/script_header.h"
 
 std::unique_ptr<VirtualDrive> ActiveDrive;
@@ -15,7 +16,6 @@ namespace {
 // Status texts of binding; %s is the product name.
 constexpr char kLocked[] = "%s Virtual Drives are locked.";
 constexpr char kNotInstalled[] = "%s is not installed.";
-constexpr char kInvalidType[] = "Invalid Virtual DVD-ROM Value.";
 constexpr char kTooOld[] = "You are using an old version of %s. Please update to the latest version.";
 constexpr char kMalfunctioning[] = "%s is malfunctioning or is locked.";
 constexpr char kNoDriver[] = "No driver installed (try reinstalling %s or rebooting)";
@@ -51,10 +51,8 @@ bool EndsWithNoCase(const char* text, const char* suffix)
 bool DaemonLibraryIsLocked()
 {
     char path[MAX_PATH] = {};
-    UINT length = GetWindowsDirectoryA(path, MAX_PATH);
-    if (length == 0 || length + sizeof "\\daemon.dll" > MAX_PATH)
+    if (GetWindowsDirectoryA(path, MAX_PATH) == 0 || !AppendToPath(path, "\\daemon.dll"))
         return false;
-    lstrcatA(path, "\\daemon.dll");
     UniqueFile file(CreateFileA(path, GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     return static_cast<bool>(file);
 }
@@ -77,12 +75,10 @@ bool LoadAlcoholLibrary(VirtualDrive& drive)
     const char* productFolder = drive.type == kProductAlcohol120 ? "Alcohol 120" : "Alcohol 52";
     char path[MAX_PATH];
     ReadAlcoholFolder(path);
-    static const char kLibrary[] = "\\alcoholx.dll";
-    if (!EndsWithNoCase(path, productFolder) || std::strlen(path) + sizeof kLibrary > MAX_PATH) {
+    if (!EndsWithNoCase(path, productFolder) || !AppendToPath(path, "\\alcoholx.dll")) {
         Fail(drive, kNotInstalled);
         return false;
     }
-    lstrcatA(path, kLibrary);
     ReadVersionText(drive, path);
     drive.library.reset(LoadLibraryA(path));
     if (!drive.library) {
@@ -149,7 +145,7 @@ std::unique_ptr<VirtualDrive> Bind(int type)
         loaded = LoadAlcoholLibrary(*drive);
         break;
     default:
-        Fail(*drive, kInvalidType);
+        SetStatusFromCode(*drive, kStatusInvalidProduct, false);
         break;
     }
     if (loaded && FetchEntryPoints(*drive))
@@ -199,4 +195,18 @@ void VersionText(const VirtualDrive& drive, char* buffer, size_t size)
 void Unload(VirtualDrive& drive)
 {
     drive.library.reset();
+}
+
+void FailWithText(VirtualDrive& drive, const char* text)
+{
+    drive.failed = true;
+    lstrcpynA(drive.statusText, text, sizeof drive.statusText);
+}
+
+bool AppendToPath(char (&path)[MAX_PATH], const char* tail)
+{
+    if (std::strlen(path) + std::strlen(tail) >= MAX_PATH)
+        return false;
+    lstrcatA(path, tail);
+    return true;
 }

@@ -49,6 +49,13 @@ void VersionText(const VirtualDrive& drive, char* buffer, size_t size);
 
 void Unload(VirtualDrive& drive);
 
+// Marks the drive failed with a text of the program's own.
+void FailWithText(VirtualDrive& drive, const char* text);
+
+// Appends a file name to a folder path; false, with the path unchanged, when
+// the result would not fit.
+bool AppendToPath(char (&path)[MAX_PATH], const char* tail);
+
 // Where the Alcohol products are registered: the App Paths entry of
 // Alcohol.exe under the local machine, its Path value their folder.
 inline constexpr char kAlcoholAppPathKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\Alcohol.exe";

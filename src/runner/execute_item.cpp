@@ -46,12 +46,6 @@ int Number(const ScriptFields& fields, size_t index)
     return ScanInteger(fields[index]).value_or(0);
 }
 
-void ReportFailure(VirtualDrive& drive, const char* text)
-{
-    drive.failed = true;
-    lstrcpynA(drive.statusText, text, sizeof drive.statusText);
-}
-
 // The Explorer autorun policy as it was before a Mount changed it.
 struct SavedAutorunPolicy {
     UniqueKey key;
@@ -147,7 +141,7 @@ void Delay(VirtualDrive& drive, const ScriptFields& fields)
 {
     int milliseconds = Number(fields, 0);
     if (milliseconds < 0) {
-        ReportFailure(drive, kNegativeDelay);
+        FailWithText(drive, kNegativeDelay);
         return;
     }
     PausableSleep(static_cast<DWORD>(milliseconds));

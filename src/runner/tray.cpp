@@ -160,6 +160,14 @@ DWORD WINAPI TrayThread(void* parameter)
     return 0;
 }
 
+// A wait during which the tray may suspend the runner.
+void SleepAtSafePoint(DWORD milliseconds)
+{
+    RunnerAtSafePoint = true;
+    Sleep(milliseconds);
+    RunnerAtSafePoint = false;
+}
+
 } // namespace
 
 bool StartTrayThread(TrayContext& context)
@@ -177,19 +185,14 @@ bool StartTrayThread(TrayContext& context)
 
 void PausableSleep(unsigned long milliseconds)
 {
-    RunnerAtSafePoint = true;
-    Sleep(milliseconds);
-    RunnerAtSafePoint = false;
+    SleepAtSafePoint(milliseconds);
     PausePoint();
 }
 
 void PausePoint()
 {
-    while (Paused) {
-        RunnerAtSafePoint = true;
-        Sleep(kPausePoll);
-        RunnerAtSafePoint = false;
-    }
+    while (Paused)
+        SleepAtSafePoint(kPausePoll);
 }
 
 void RemoveTrayIcon(const TrayContext& context)
